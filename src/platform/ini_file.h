@@ -1,0 +1,22 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace tw {
+
+// Private profile (INI) files. Section and key are matched without regard to
+// letter case; every other line of the file is kept.
+class IniFiles {
+ public:
+  virtual ~IniFiles() = default;
+
+  // Writes key=value into the section, creating the file and the section as
+  // needed. Throws PlatformError "Unable to write to %s" (the file name).
+  virtual void WriteString(const std::string& file, const std::string& section, const std::string& key,
+                           const std::string& value) = 0;
+};
+
+std::unique_ptr<IniFiles> OpenIniFiles();
+
+}  // namespace tw
