@@ -15,6 +15,9 @@ class THtmLabel : public QLabel {
   QString HTMLText() const { return markup_; }
   void setHTMLText(const QString& markup);
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   QString markup_;
 };
