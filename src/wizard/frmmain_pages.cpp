@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -120,11 +121,11 @@ void StartAfter(TArrowLine* line, const QRadioButton* option) {
 }
 
 QFont BaseFont() {
-  QFont font(QStringLiteral("MS Sans Serif"), 8);
-  // Where the classic face is missing, a narrow face of the same width keeps
+  // Where the classic face is missing, a narrow face of about its width keeps
   // the texts inside their boxes.
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                    QStringLiteral("DejaVu Sans Condensed")});
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                             {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
+  QFont font(QStringLiteral("MS Sans Serif"), 8);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }
@@ -166,17 +167,28 @@ void Illustrate(QWidget* page, art::Picture picture, int left = 8, int size = 96
                art::Illustration(picture, size));
 }
 
-// A bordered box in the tooltip colour that explains or hints.
-void MakePanel(QFrame* panel, const QRect& box) {
+// A box in the tooltip colour with a thin grey border, that explains or hints.
+class TPanel : public QFrame {
+ public:
+  using QFrame::QFrame;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase));
+    p.setPen(QColor(0x99, 0x99, 0x99));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+};
+
+TPanel* MakePanel(QWidget* page, const char* name, const QRect& box) {
+  auto* panel = Make<TPanel>(page, name);
   panel->setGeometry(box);
-  const QColor background = QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase);
-  panel->setStyleSheet(QStringLiteral("#%1 { background-color: %2; border: 1px solid #999999; }")
-                           .arg(panel->objectName(), background.name()));
+  return panel;
 }
 
 void HintPanel(QWidget* page, const char* name, QPoint at, const char* textName, const QString& markup) {
-  auto* panel = Make<QFrame>(page, name);
-  MakePanel(panel, QRect(at, QSize(395, 41)));
+  TPanel* panel = MakePanel(page, name, QRect(at, QSize(395, 41)));
   PictureLabel(panel, panel->objectName() + QStringLiteral("Icon"), QRect(8, 8, 28, 28), art::HintIcon(28));
   PageText(panel, textName, QRect(48, 7, 337, 33), markup);
 }
@@ -310,14 +322,12 @@ void TfrmMain::CreateControls() {
   radPeer2Peer = Make<QRadioButton>(networkType, "radPeer2Peer", QStringLiteral("Peer-to-Peer Network (P2P)"));
   radPeer2Peer->setGeometry(128, 64, 153, 17);
   radLAN->setChecked(true);
-  pnlLAN = Make<QFrame>(networkType, "pnlLAN");
-  MakePanel(pnlLAN, QRect(392, 34, 289, 215));
+  pnlLAN = MakePanel(networkType, "pnlLAN", QRect(392, 34, 289, 215));
   PageText(pnlLAN, "HTMLabel3", QRect(8, 8, 273, 43),
            QStringLiteral("A Local Area Network has a file server.  Computers are connected to the file server via "
                           "a router and/or network hub or switch."));
   PictureLabel(pnlLAN, QStringLiteral("imgLANDiagram"), QRect(8, 56, 273, 151), art::LanDiagram(QSize(273, 151)));
-  pnlPeer2Peer = Make<QFrame>(networkType, "pnlPeer2Peer");
-  MakePanel(pnlPeer2Peer, QRect(392, 58, 289, 159));
+  pnlPeer2Peer = MakePanel(networkType, "pnlPeer2Peer", QRect(392, 58, 289, 159));
   PageText(pnlPeer2Peer, "HTMLabel4", QRect(8, 8, 273, 43),
            QStringLiteral("A Peer-to-Peer Network does <b>not</b> have a file server.  Computers are either directly "
                           "connected, or via a router, network hub or switch."));
@@ -380,12 +390,10 @@ void TfrmMain::CreateControls() {
   radWorkstation = Make<QRadioButton>(peer2Peer, "radWorkstation", QStringLiteral("Workstation"));
   radWorkstation->setGeometry(152, 128, 97, 17);
   radHost->setChecked(true);
-  pnlHost = Make<QFrame>(peer2Peer, "pnlHost");
-  MakePanel(pnlHost, QRect(392, 98, 289, 47));
+  pnlHost = MakePanel(peer2Peer, "pnlHost", QRect(392, 98, 289, 47));
   PageText(pnlHost, "HTMLabel11", QRect(8, 8, 273, 33),
            QStringLiteral("The <b>host</b> computer hosts the shared folder containing the Tellwick database."));
-  pnlWorkstation = Make<QFrame>(peer2Peer, "pnlWorkstation");
-  MakePanel(pnlWorkstation, QRect(392, 122, 289, 47));
+  pnlWorkstation = MakePanel(peer2Peer, "pnlWorkstation", QRect(392, 122, 289, 47));
   PageText(pnlWorkstation, "HTMLabel12", QRect(8, 8, 273, 33),
            QStringLiteral("Workstations connect to the Tellwick database on the <b>host</b> computer via a shared "
                           "folder."));

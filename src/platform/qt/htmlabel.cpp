@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <QtMath>
 
 namespace tw {
 
@@ -64,16 +65,24 @@ void THtmLabel::setHTMLText(const QString& markup) {
   setText(MarkupToRichText(markup));
 }
 
-// Painted from a document of our own so that lists take little room; the box
-// clips whatever does not fit.
-void THtmLabel::paintEvent(QPaintEvent*) {
-  QTextDocument document;
+// Laid out by a document of our own so that lists take little room.
+void THtmLabel::Layout(QTextDocument& document, int width) const {
   document.setDocumentMargin(0);
   document.setIndentWidth(kListIndent);
   document.setDefaultFont(font());
   document.setHtml(text());
-  document.setTextWidth(width());
+  document.setTextWidth(width);
+}
 
+int THtmLabel::heightForWidth(int width) const {
+  QTextDocument document;
+  Layout(document, width);
+  return qCeil(document.size().height());
+}
+
+void THtmLabel::paintEvent(QPaintEvent*) {
+  QTextDocument document;
+  Layout(document, width());
   QAbstractTextDocumentLayout::PaintContext context;
   context.palette = palette();
   context.palette.setColor(QPalette::Text,
@@ -97,8 +106,9 @@ QString MarkupToRichText(const QString& markup) {
   html.replace(breakAfterList, QStringLiteral("\\1"));
   html.replace(listStart, QStringLiteral("<ul style=\"margin-top:0px; margin-bottom:0px;\">"));
   // Two spaces after a sentence stay two spaces wide; a line may still break
-  // between them.
-  html.replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
+  // at the last space of a run.
+  static const QRegularExpression spaceInRun(QStringLiteral(" (?= )"));
+  html.replace(spaceInRun, QStringLiteral("&nbsp;"));
   return html;
 }
 
