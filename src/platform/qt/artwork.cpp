@@ -238,7 +238,7 @@ void Seal(QPainter& p, const QPointF& c, qreal radius) {
   p.drawEllipse(c, radius * 0.68, radius * 0.68);
 }
 
-void Package(QPainter& p, const QRectF& r) {
+void Package(QPainter& p, const QRectF& r, bool taped = true) {
   const qreal w = r.width();
   const qreal h = r.height();
   const qreal d = h * 0.28;
@@ -255,6 +255,7 @@ void Package(QPainter& p, const QRectF& r) {
   p.drawPolygon(side);
   p.setBrush(Vertical(QRectF(r.left(), r.top(), w, d), C(0xf4d398), C(0xe2b36b)));
   p.drawPolygon(top);
+  if (!taped) return;
   // The tape across the lid and down the front.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 244, 214, 170));
@@ -583,7 +584,7 @@ QPixmap Emblem(int size) {
   return Paint(QSize(size, size), QSizeF(48, 48), [](QPainter& p) {
     Shadow(p, QRectF(2, 41, 38, 6));
     Disc(p, QPointF(29, 17), 15);
-    Package(p, QRectF(3, 19, 34, 26));
+    Package(p, QRectF(3, 19, 34, 26), false);
     Sparkle(p, QPointF(42, 37), 5);
   });
 }
