@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolTip>
+#include <QtMath>
 
 #include "platform/qt/arrow_line.h"
 #include "platform/qt/artwork.h"
@@ -118,6 +120,17 @@ void StartAfter(TArrowLine* line, const QRadioButton* option) {
   const int textEnd = option->x() + option->sizeHint().width() + 2;
   if (textEnd > line->x())
     line->setGeometry(textEnd, line->y(), line->geometry().right() + 1 - textEnd, line->height());
+}
+
+// A button beside a sentence of a page text moves right when a wider face
+// would run the sentence under it.
+void Beside(QWidget* button, const THtmLabel* text, const QString& sentence) {
+  QTextDocument document;
+  document.setDocumentMargin(0);
+  document.setDefaultFont(text->font());
+  document.setHtml(MarkupToRichText(sentence));
+  const int sentenceEnd = text->x() + qCeil(document.idealWidth()) + 8;
+  if (sentenceEnd > button->x()) button->move(sentenceEnd, button->y());
 }
 
 QFont BaseFont() {
@@ -451,6 +464,8 @@ void TfrmMain::CreateControls() {
           "wizard."));
   btnPrint = Make<QPushButton>(hostFinished, "btnPrint", QStringLiteral("Print"));
   btnPrint->setGeometry(464, 120, kButtonWidth, kButtonHeight);
+  Beside(btnPrint, htmWorkstationInfo,
+         QStringLiteral("Click the <b>Print</b> button if you would like these instructions printed out."));
   chkP2PReadMe = Make<QCheckBox>(hostFinished, "chkP2PReadMe",
                                  QStringLiteral("View Read Me file (contains important information)"));
   chkP2PReadMe->setGeometry(152, 184, 273, 17);
