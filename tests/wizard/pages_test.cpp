@@ -235,7 +235,7 @@ TEST_P(PageTexts, EachLabelHoldsItsTextOnItsPage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Catalogue, PageTexts,
+    AllPages, PageTexts,
     ::testing::Values(
         TextCase{"HTMLabel1", Page::tabIntro, "Welcome to the <b>Tellwick Easy Setup Wizard</b>.  The wizard",
                  "(INSTALL.PDF).<br><br>Click <b>Next</b> to continue."},
