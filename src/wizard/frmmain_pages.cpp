@@ -241,8 +241,9 @@ void TfrmMain::CreateControls() {
     button->setGeometry(barLefts[i], kBarTop + 8, kButtonWidth, kButtonHeight);
     button->setIcon(art::ButtonGlyph(barButtons[i].second));
     button->setIconSize(QSize(16, 16));
-    // Enter presses the focused button only; no button answers Enter or Escape for the window.
-    button->setAutoDefault(false);
+    // Outside a dialog, auto-default only lets Enter press the focused
+    // button; no button answers Enter or Escape for the whole window.
+    button->setAutoDefault(true);
     button->setDefault(false);
     button->setStyleSheet(kButtonStyle);
   }
@@ -526,7 +527,7 @@ void TfrmMain::CreateControls() {
 
   for (QPushButton* button :
        {btnLANInstall, btnLANRenovo, btnInstallHostPC, btnP2PRenovo, btnPrint, btnInstallWorkstation}) {
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     button->setStyleSheet(kButtonStyle);
   }
 }

@@ -192,22 +192,58 @@ TEST(Frame, AboutHasTheFocusWhenTheWindowOpens) {
   EXPECT_EQ(QApplication::focusWidget(), w.btnAbout);
 }
 
-// Enter belongs to the focused button; Escape to no one.
-TEST(Frame, NoButtonAnswersForTheWindow) {
+// Enter presses the focused button and nothing else; Escape does nothing.
+struct KeyCase {
+  const char* name;
+  Page start;
+  QWidget* (*focus)(const TfrmMain&);
+  Qt::Key key;
+  Page expected;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+
+class Keys : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(Keys, OnlyTheFocusedButtonAnswers) {
+  const KeyCase& c = GetParam();
   WindowFixture f;
   TfrmMain& w = *f.window;
-  for (QPushButton* button : w.findChildren<QPushButton*>()) {
-    EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
-    EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
-  }
+  WalkTo(w, c.start);
   w.show();
   QApplication::setActiveWindow(&w);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  QTest::keyClick(&w, Qt::Key_Escape);
+  QWidget* focus = c.focus(w);
+  focus->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), focus);
+  QTest::keyClick(focus, c.key);
+  EXPECT_EQ(w.ActivePage(), c.expected);
   EXPECT_TRUE(w.isVisible());
-  EXPECT_EQ(w.ActivePage(), Page::tabIntro);
   EXPECT_TRUE(f.messages.shown.empty());
+  // A focused button counts as the default while it has the focus; no other may.
+  for (QPushButton* button : w.findChildren<QPushButton*>()) {
+    if (button != QApplication::focusWidget()) {
+      EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+    }
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Keys,
+    ::testing::Values(
+        KeyCase{"enterOnNext", Page::tabIntro, [](const TfrmMain& w) -> QWidget* { return w.btnNext; }, Qt::Key_Return,
+                Page::tabLicence},
+        KeyCase{"keypadEnterOnPrevious", Page::tabNetworkType,
+                [](const TfrmMain& w) -> QWidget* { return w.btnPrevious; }, Qt::Key_Enter, Page::tabLicence},
+        KeyCase{"enterInAFilledField", Page::tabLAN, [](const TfrmMain& w) -> QWidget* { return w.edtLANDirectory; },
+                Qt::Key_Return, Page::tabLAN},
+        KeyCase{"enterOnAnOption", Page::tabNetworkType, [](const TfrmMain& w) -> QWidget* { return w.radLAN; },
+                Qt::Key_Return, Page::tabNetworkType},
+        KeyCase{"escapeOnNext", Page::tabIntro, [](const TfrmMain& w) -> QWidget* { return w.btnNext; }, Qt::Key_Escape,
+                Page::tabIntro},
+        KeyCase{"escapeOnCancel", Page::tabLAN, [](const TfrmMain& w) -> QWidget* { return w.btnCancel; },
+                Qt::Key_Escape, Page::tabLAN}),
+    [](const auto& info) { return info.param.name; });
 
 // ---------------------------------------------------------------------------
 // The page texts
