@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/frmabout.h"
+#include "support/qt/window_fixture.h"
 
 namespace tw {
 namespace {
@@ -105,6 +106,29 @@ TEST(AboutWindow, ClosesWithOkEnterOrTheCloseBoxButNotEscape) {
     TfrmAbout about;
     EXPECT_EQ(RunModal(about, c.drive), c.result) << c.name;
   }
+}
+
+TEST(AboutButton, OpensTheAboutWindowModallyAndReleasesItWhenClosed) {
+  test::WindowFixture fixture;
+  TfrmMain& window = *fixture.window;
+  QString version;
+  QString build;
+  bool modal = false;
+  QTimer::singleShot(0, [&] {
+    auto* about = qobject_cast<TfrmAbout*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    modal = about->isModal();
+    version = about->lblVersion->text();
+    build = about->lblBuild->text();
+    QTest::mouseClick(about->btnOk, Qt::LeftButton);
+  });
+  QTest::mouseClick(window.btnAbout, Qt::LeftButton);
+
+  EXPECT_TRUE(modal);
+  EXPECT_EQ(version, QStringLiteral("Version 1.00"));
+  EXPECT_EQ(build, QStringLiteral("(Build 1.0.0.0)"));
+  EXPECT_TRUE(window.findChildren<TfrmAbout*>().isEmpty());
+  EXPECT_TRUE(fixture.messages.shown.empty());
 }
 
 }  // namespace
