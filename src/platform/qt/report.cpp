@@ -20,10 +20,10 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-QFont MakeFont(const ReportFont& spec) {
-  QFont font(Q(spec.family));
-  font.setPointSizeF(spec.pointSize);
-  font.setBold(spec.bold);
+QFont MakeFont(const ReportFont& wanted) {
+  QFont font(Q(wanted.family));
+  font.setPointSizeF(wanted.pointSize);
+  font.setBold(wanted.bold);
   return font;
 }
 
