@@ -10,6 +10,8 @@ struct SplitCase {
   std::vector<std::string> words;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* out) { *out << c.text; }
+
 class SplitParametersTest : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitParametersTest, SplitsLikeTheProductsPrograms) {

@@ -83,6 +83,8 @@ struct FailureCase {
   int exitCode;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.what; }
+
 class ProductSimFailureTest : public ProductSimTest, public testing::WithParamInterface<FailureCase> {};
 
 TEST_P(ProductSimFailureTest, AWrongRunEndsWithAnExitCodeOtherThanZero) {

@@ -45,6 +45,8 @@ struct UnstartableCase {
   const char* reason;
 };
 
+void PrintTo(const UnstartableCase& c, std::ostream* out) { *out << c.what; }
+
 class UnstartableProgramTest : public PosixProgramsTest, public testing::WithParamInterface<UnstartableCase> {};
 
 // A failed exec is the start's failure, not an exit code of a program that

@@ -31,6 +31,8 @@ struct ArgumentsCase {
   const char* logLine;  // the stand-in's record: each argument it received in brackets
 };
 
+void PrintTo(const ArgumentsCase& c, std::ostream* out) { *out << c.parameters; }
+
 class ProgramArgumentsTest : public ProgramsTest, public testing::WithParamInterface<ArgumentsCase> {};
 
 TEST_P(ProgramArgumentsTest, TheProgramReceivesTheParameterTextAsTheProductReadsIt) {
@@ -72,6 +74,8 @@ struct NameCase {
   const char* startedAs;
   const char* role;
 };
+
+void PrintTo(const NameCase& c, std::ostream* out) { *out << c.stagedAs << " started as " << c.startedAs; }
 
 class ProgramNameTest : public ProgramsTest, public testing::WithParamInterface<NameCase> {};
 

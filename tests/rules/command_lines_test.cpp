@@ -17,6 +17,10 @@ struct InstallerCase {
   std::string parameters;
 };
 
+void PrintTo(const InstallerCase& c, std::ostream* out) {
+  *out << (c.kind == SetupKind::Lan ? "LAN " : c.kind == SetupKind::Host ? "host " : "workstation ") << c.folder;
+}
+
 class InstallerParametersTest : public testing::TestWithParam<InstallerCase> {};
 
 TEST_P(InstallerParametersTest, ComponentsFolderAsTypedAndSilent) {
@@ -53,6 +57,8 @@ struct JoinCase {
   const char* joined;
 };
 
+void PrintTo(const JoinCase& c, std::ostream* out) { *out << c.folder << " with " << c.separator; }
+
 class TrailingSeparatorTest : public testing::TestWithParam<JoinCase> {};
 
 TEST_P(TrailingSeparatorTest, AddedUnlessAlreadyThere) {
@@ -76,6 +82,8 @@ struct FileCase {
   const char* readMe;
   const char* workstationIni;
 };
+
+void PrintTo(const FileCase& c, std::ostream* out) { *out << c.installFolder; }
 
 class InstalledFilesTest : public testing::TestWithParam<FileCase> {};
 
@@ -104,6 +112,10 @@ struct DataFolderCase {
   const char* dataFolder;
   const char* toolParameters;
 };
+
+void PrintTo(const DataFolderCase& c, std::ostream* out) {
+  *out << "registry '" << c.registryValue << "', folder " << c.installFolder;
+}
 
 class DataFolderTest : public testing::TestWithParam<DataFolderCase> {};
 

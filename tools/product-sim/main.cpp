@@ -1,5 +1,6 @@
 // A stand-in for the product's own programs. It acts as the installer, the
-// database tool or the read-me program by the name it was started under, and
+// database tool or the read-me program by the name it was started under
+// (without regard to case: "...setup...", "renovo...", "readme..."), and
 // appends one line per run to a log so tests can see exactly what was started.
 //
 //   TELLWICK_SIM_LOG       the log file (default: product-sim.log beside the program)
@@ -116,6 +117,7 @@ void Install(const std::vector<std::string>& arguments) {
 
   tw::ForceDirectories(*folder);
   const fs::path path = tw::PathFromUtf8(*folder);
+  fs::create_directory(path / "Data");
   PutCopyOfSelf(path, "Renovo.exe");
   PutCopyOfSelf(path, "README.EXE");
   if (const auto registry = tw::OpenCurrentUserRegistry())
