@@ -34,6 +34,11 @@ std::vector<Line> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::string_view WithoutBom(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  return text;
+}
+
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -92,7 +97,7 @@ class PosixIniFiles : public IniFiles {
       return defaultValue;
     }
     if (!text) return defaultValue;
-    const std::vector<Line> lines = SplitLines(*text);
+    const std::vector<Line> lines = SplitLines(WithoutBom(*text));
     const auto place = FindSection(lines, section);
     if (!place) return defaultValue;
     const auto at = FindKey(lines, *place, key);
@@ -118,7 +123,10 @@ class PosixIniFiles : public IniFiles {
     if (text && (text->starts_with("\xFF\xFE") || text->starts_with("\xFE\xFF")))
       throw PlatformError(failure + ": the file is UTF-16 text, which is not edited here");
 
-    std::vector<Line> lines = SplitLines(text.value_or(std::string()));
+    const std::string contents = text.value_or(std::string());
+    const std::string_view body = WithoutBom(contents);
+    const std::string_view bom(contents.data(), contents.size() - body.size());
+    std::vector<Line> lines = SplitLines(body);
     const std::string eol = lines.empty() || lines.front().eol.empty() ? "\n" : lines.front().eol;
     const auto insert = [&lines, &eol](size_t at, std::string line) {
       if (at > 0 && lines[at - 1].eol.empty()) lines[at - 1].eol = eol;
@@ -141,7 +149,7 @@ class PosixIniFiles : public IniFiles {
       insert(lines.size(), key + "=" + value);
     }
 
-    std::string out;
+    std::string out(bom);
     for (const Line& line : lines) out += line.text + line.eol;
     try {
       ReplaceSettingsFile(file, out);
