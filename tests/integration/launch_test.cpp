@@ -42,23 +42,6 @@ std::vector<std::string> ErrorTexts(const FakeMessageBoxes& messages) {
   return texts;
 }
 
-// The registry and INI backends of this platform, where they keep what is
-// written; until then the cases that read them back are skipped.
-bool RegistryKeepsValues(Registry& registry) {
-  registry.SetString("Software\\Orvane\\Probe", "probe", "kept");
-  const auto value = registry.QueryValue("Software\\Orvane\\Probe", "probe");
-  return value && value->text == "kept";
-}
-
-bool IniFilesAreWritten(IniFiles& iniFiles, const std::string& folder) {
-  const std::string probe = folder + "/probe.ini";
-  iniFiles.WriteString(probe, "Probe", "probe", "kept");
-  return fs::exists(probe);
-}
-
-#define SKIP_WITHOUT_REGISTRY(f) \
-  if (!RegistryKeepsValues(*(f).registry)) GTEST_SKIP() << "the registry backend of this platform keeps no values yet"
-
 class LaunchTest : public testing::Test {
  protected:
   ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
@@ -260,7 +243,6 @@ TEST_F(LaunchTest, LanDatabaseRunUsesTheDataSubfolderWithoutRegistryValue) {
 }
 
 TEST_F(LaunchTest, LanDatabaseRunUsesTheRegistrysDataDirectoryAndCreatesNothing) {
-  SKIP_WITHOUT_REGISTRY(f);
   const std::string folder = Folder("Tellwick");
   const std::string data = Folder("Elsewhere/Data/");
   StageProductSim(folder, "Renovo.exe");
@@ -344,7 +326,6 @@ TEST_F(HostDatabaseTest, TheDataFolderIsCreatedAndSharedBeforeTheToolRuns) {
 }
 
 TEST_F(HostDatabaseTest, TheRegistrysDataDirectoryIsCreatedWithItsParentsAndShared) {
-  SKIP_WITHOUT_REGISTRY(f);
   const std::string folder = f.RootPath() + "/Tellwick";
   const std::string data = f.RootPath() + "/Shared/Deep/Data/";
   shares.dataFolder = data;
@@ -428,10 +409,8 @@ TEST_F(LaunchTest, FinishWithoutAReadMeProgramClosesSilently) {
 }
 
 TEST_F(LaunchTest, FinishOnTheWorkstationWritesTheDataFolderAsTyped) {
-  SKIP_WITHOUT_REGISTRY(f);
   const std::string folder = Folder("Work Station");
   fs::create_directories(folder);
-  if (!IniFilesAreWritten(*f.iniFiles, folder)) GTEST_SKIP() << "the INI backend of this platform writes nothing yet";
   const QString dataFolder = QStringLiteral(" \\\\HOST\\TellwickData\\ ");
   WalkTo(w, Page::tabP2PWorkstationFinished, QString::fromStdString(folder));
   w.edtSharedFolder->setText(dataFolder);
@@ -449,10 +428,7 @@ TEST_F(LaunchTest, FinishOnTheWorkstationWritesTheDataFolderAsTyped) {
 }
 
 TEST_F(LaunchTest, AnUnwritableWorkstationFolderKeepsTheWindowOpenAndTheRegistryUnwritten) {
-  SKIP_WITHOUT_REGISTRY(f);
   const std::string folder = Folder("missing folder");
-  if (!IniFilesAreWritten(*f.iniFiles, f.RootPath()))
-    GTEST_SKIP() << "the INI backend of this platform writes nothing yet";
   WalkTo(w, Page::tabP2PWorkstationFinished, QString::fromStdString(folder));
 
   QTest::mouseClick(w.btnFinish, Qt::LeftButton);

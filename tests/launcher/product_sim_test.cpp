@@ -10,6 +10,7 @@
 #include "platform/folders.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
+#include "support/test_hive.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -21,17 +22,16 @@ namespace {
 namespace fs = std::filesystem;
 using simtest::ReadLines;
 using simtest::ScopedEnvironment;
-using simtest::SimFolder;
 using simtest::StageProductSim;
 
 class ProductSimTest : public testing::Test {
  protected:
-  SimFolder folder;
-  const std::string log = folder / "sim.log";
+  test::ScratchFolder folder;
+  const std::string log = folder.File("sim.log");
   ScopedEnvironment logTo{"TELLWICK_SIM_LOG", log};
   ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
   ScopedEnvironment noSleep{"TELLWICK_SIM_SLEEP_MS", std::nullopt};
-  ScopedEnvironment ownConfig{"XDG_CONFIG_HOME", folder / "config"};
+  ScopedEnvironment ownConfig{"XDG_CONFIG_HOME", folder.File("config")};
   std::unique_ptr<ProgramStarter> starter = CreateProgramStarter();
 
   int Run(const std::string& program, const std::string& parameters) {
@@ -41,10 +41,10 @@ class ProductSimTest : public testing::Test {
 
 TEST_F(ProductSimTest, TheInstallerPutsRunnableProgramsIntoANewFolder) {
   const std::string installer = StageProductSim(folder.Path(), "TELLWICK4SETUP.EXE");
-  const std::string target = simtest::Join(folder / "Programme Ω", "Tellwick");
+  const std::string target = simtest::Join(folder.File("Programme Ω"), "Tellwick");
   ASSERT_EQ(Run(installer, R"(/COMPONENTS="Tellwick,Linkmate" /DIR=")" + target + R"(" /SILENT)"), 0);
 
-  const std::string data = folder / "Data";
+  const std::string data = folder.File("Data");
   fs::create_directory(PathFromUtf8(data));
   EXPECT_EQ(Run(WithTrailingSeparator(target) + "Renovo.exe", R"("/SILENT" ")" + data + "\""), 0);
   EXPECT_TRUE(fs::is_regular_file(PathFromUtf8(data) / "Tellwick.db"));
@@ -56,21 +56,23 @@ TEST_F(ProductSimTest, TheInstallerPutsRunnableProgramsIntoANewFolder) {
                             }));
 }
 
-TEST_F(ProductSimTest, TheInstallerRecordsItsFolderInTheRegistry) {
-  const auto registry = OpenCurrentUserRegistry();
-  const std::string key = "Software\\Orvane\\Tellwick\\General";
-  if (registry) registry->SetString(key, "TellwickDirectory", "before");
-  if (!registry || registry->QueryValue(key, "TellwickDirectory").value_or(Registry::Value{}).text != "before")
-    GTEST_SKIP() << "this platform's registry backend keeps no values yet";
-
-  const std::string target = folder / "Tellwick";
-  ASSERT_EQ(Run(StageProductSim(folder.Path(), "Tellwick4Setup.exe"),
-                R"(/COMPONENTS="Tellwick" /DIR=")" + target + R"(" /SILENT)"),
-            0);
-  const auto value = registry->QueryValue(key, "TellwickDirectory");
 #ifdef _WIN32
+// The installer writes the user's real hive; the value is taken out before and after.
+void ForgetTellwickDirectory() {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Orvane\\Tellwick\\General", L"TellwickDirectory");
+}
+#else
+void ForgetTellwickDirectory() {}  // the hive is a file in the test's own folder
 #endif
+
+TEST_F(ProductSimTest, TheInstallerRecordsItsFolderInTheRegistry) {
+  ForgetTellwickDirectory();
+  const std::string target = folder.File("Tellwick");
+  const int exitCode = Run(StageProductSim(folder.Path(), "Tellwick4Setup.exe"),
+                           R"(/COMPONENTS="Tellwick" /DIR=")" + target + R"(" /SILENT)");
+  const auto value = OpenCurrentUserRegistry()->QueryValue("Software\\Orvane\\Tellwick\\General", "TellwickDirectory");
+  ForgetTellwickDirectory();
+  EXPECT_EQ(exitCode, 0);
   ASSERT_TRUE(value);
   EXPECT_EQ(value->type, Registry::ValueType::String);
   EXPECT_EQ(value->text, target);
@@ -92,7 +94,7 @@ TEST_P(ProductSimFailureTest, AWrongRunEndsWithAnExitCodeOtherThanZero) {
   std::string parameters = GetParam().parameters;
   if (const size_t at = parameters.find("<folder>"); at != std::string::npos) parameters.replace(at, 8, existing);
   EXPECT_EQ(Run(StageProductSim(folder.Path(), GetParam().program), parameters), GetParam().exitCode);
-  EXPECT_FALSE(fs::exists(PathFromUtf8(folder / "Tellwick.db")));
+  EXPECT_FALSE(fs::exists(PathFromUtf8(folder.File("Tellwick.db"))));
 }
 
 INSTANTIATE_TEST_SUITE_P(

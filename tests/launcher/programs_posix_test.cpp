@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "platform/programs.h"
 #include "support/product_sim.h"
+#include "support/test_hive.h"
 
 namespace tw {
 namespace {
@@ -20,14 +21,13 @@ namespace {
 namespace fs = std::filesystem;
 using simtest::ReadLines;
 using simtest::ScopedEnvironment;
-using simtest::SimFolder;
 using simtest::StageProductSim;
 using simtest::WaitForLines;
 
 class PosixProgramsTest : public testing::Test {
  protected:
-  SimFolder folder;
-  const std::string log = folder / "sim.log";
+  test::ScratchFolder folder;
+  const std::string log = folder.File("sim.log");
   ScopedEnvironment logTo{"TELLWICK_SIM_LOG", log};
   ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
   ScopedEnvironment noSleep{"TELLWICK_SIM_SLEEP_MS", std::nullopt};
@@ -52,7 +52,7 @@ class UnstartableProgramTest : public PosixProgramsTest, public testing::WithPar
 // A failed exec is the start's failure, not an exit code of a program that
 // never ran.
 TEST_P(UnstartableProgramTest, TheStartFailsWithTheSystemsReason) {
-  const std::string file = folder / "Tellwick4Setup.exe";
+  const std::string file = folder.File("Tellwick4Setup.exe");
   GetParam().make(file);
   for (const bool detached : {false, true}) {
     SCOPED_TRACE(detached ? "detached" : "waited for");

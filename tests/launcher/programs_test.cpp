@@ -6,20 +6,20 @@
 
 #include "platform/errors.h"
 #include "support/product_sim.h"
+#include "support/test_hive.h"
 
 namespace tw {
 namespace {
 
 using simtest::ReadLines;
 using simtest::ScopedEnvironment;
-using simtest::SimFolder;
 using simtest::StageProductSim;
 using simtest::WaitForLines;
 
 class ProgramsTest : public testing::Test {
  protected:
-  SimFolder folder;
-  const std::string log = folder / "sim.log";
+  test::ScratchFolder folder;
+  const std::string log = folder.File("sim.log");
   ScopedEnvironment logTo{"TELLWICK_SIM_LOG", log};
   ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
   ScopedEnvironment noSleep{"TELLWICK_SIM_SLEEP_MS", std::nullopt};
@@ -82,7 +82,7 @@ class ProgramNameTest : public ProgramsTest, public testing::WithParamInterface<
 TEST_P(ProgramNameTest, TheFileIsFoundWithoutRegardToLetterCase) {
   const ScopedEnvironment doNoWork("TELLWICK_SIM_EXIT", "0");
   StageProductSim(folder.Path(), GetParam().stagedAs);
-  EXPECT_EQ(starter->Start(folder / GetParam().startedAs, "")->WaitForExit(), 0);
+  EXPECT_EQ(starter->Start(folder.File(GetParam().startedAs), "")->WaitForExit(), 0);
   EXPECT_EQ(ReadLines(log), std::vector<std::string>{GetParam().role});
 }
 
@@ -92,13 +92,13 @@ INSTANTIATE_TEST_SUITE_P(Names, ProgramNameTest,
                                          NameCase{"ReadMe.exe", "README.EXE", "readme"}));
 
 TEST_F(ProgramsTest, AFolderWithSpacesAndNonAsciiLettersHoldsTheProgram) {
-  const std::string program = StageProductSim(folder / "Dossier Ünï Ω", "tool.exe");
+  const std::string program = StageProductSim(folder.File("Dossier Ünï Ω"), "tool.exe");
   EXPECT_EQ(starter->Start(program, "/SILENT")->WaitForExit(), 0);
   EXPECT_EQ(ReadLines(log), std::vector<std::string>{"program [/SILENT]"});
 }
 
 TEST_F(ProgramsTest, AProgramThatIsNotThereIsReportedWithItsFileAndTheReason) {
-  for (const std::string& file : {folder / "missing.exe", simtest::Join(folder / "no folder", "Renovo.exe")}) {
+  for (const std::string& file : {folder.File("missing.exe"), simtest::Join(folder.File("no folder"), "Renovo.exe")}) {
     for (const bool detached : {false, true}) {
       SCOPED_TRACE(file + (detached ? " detached" : " waited for"));
       try {

@@ -7,19 +7,19 @@
 #include "platform/programs.h"
 #include "platform/win32/wide.h"
 #include "support/product_sim.h"
+#include "support/test_hive.h"
 
 namespace tw {
 namespace {
 
 using simtest::ReadLines;
 using simtest::ScopedEnvironment;
-using simtest::SimFolder;
 using simtest::StageProductSim;
 
 class WindowsProgramsTest : public testing::Test {
  protected:
-  SimFolder folder;
-  const std::string log = folder / "sim.log";
+  test::ScratchFolder folder;
+  const std::string log = folder.File("sim.log");
   ScopedEnvironment logTo{"TELLWICK_SIM_LOG", log};
   ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
   ScopedEnvironment noSleep{"TELLWICK_SIM_SLEEP_MS", std::nullopt};
@@ -37,7 +37,7 @@ void PrintTo(const UnstartableCase& c, std::ostream* out) { *out << c.what; }
 class UnstartableProgramTest : public WindowsProgramsTest, public testing::WithParamInterface<UnstartableCase> {};
 
 TEST_P(UnstartableProgramTest, TheShellsReasonIsReported) {
-  const std::string file = folder / GetParam().file;
+  const std::string file = folder.File(GetParam().file);
   try {
     starter->Start(file, "/SILENT");
     ADD_FAILURE() << "no error";
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Files, UnstartableProgramTest,
 // Windows finds no program for it; Wine tries to run it as one. Either way
 // the start fails.
 TEST_F(WindowsProgramsTest, AFileThatIsNoProgramIsNotReportedAsStarted) {
-  const std::string file = folder / "README.tellwick-none";
+  const std::string file = folder.File("README.tellwick-none");
   std::ofstream(file) << "text";
   try {
     starter->Start(file, "");

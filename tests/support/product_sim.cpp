@@ -1,10 +1,8 @@
 #include "support/product_sim.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <thread>
 
 #include "platform/folders.h"
@@ -23,24 +21,6 @@ std::string ProductSimFile() {
 #else
   return ProgramFolder() + "product-sim";
 #endif
-}
-
-SimFolder::SimFolder() {
-  static std::atomic<unsigned> counter{0};
-  std::random_device random;
-  const fs::path path =
-      fs::temp_directory_path() / ("tw-sim-" + std::to_string(random()) + "-" + std::to_string(counter.fetch_add(1)));
-  fs::create_directories(path);
-  path_ = PathToUtf8(path);
-}
-
-SimFolder::~SimFolder() {
-  std::error_code ignored;
-  fs::remove_all(PathFromUtf8(path_), ignored);
-}
-
-std::string SimFolder::operator/(const std::string& name) const {
-  return PathToUtf8(PathFromUtf8(path_) / PathFromUtf8(name));
 }
 
 std::string Join(const std::string& folder, const std::string& name) {

@@ -5,29 +5,12 @@
 #include <string>
 #include <vector>
 
-// Running the product stand-in from tests: a private folder to stage it in,
-// its log, and the environment that steers it.
+// Running the product stand-in from tests: staging it, its log, and the
+// environment that steers it.
 namespace tw::simtest {
 
 // The stand-in built beside the test programs.
 std::string ProductSimFile();
-
-// A fresh folder under the system's temporary folder, removed with all it
-// holds. Its path has no trailing separator.
-class SimFolder {
- public:
-  SimFolder();
-  ~SimFolder();
-  SimFolder(const SimFolder&) = delete;
-  SimFolder& operator=(const SimFolder&) = delete;
-
-  const std::string& Path() const { return path_; }
-  // `name` inside the folder.
-  std::string operator/(const std::string& name) const;
-
- private:
-  std::string path_;
-};
 
 // `name` inside `folder`, with this platform's separator.
 std::string Join(const std::string& folder, const std::string& name);
