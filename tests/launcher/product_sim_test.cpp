@@ -1,5 +1,6 @@
 // The stand-in must do what the product's programs do for the wizard, or the
 // window tests that walk through a set-up would prove nothing.
+#include "launcher/stand_in_fixture.h"
 #include "support/product_sim.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +25,9 @@ using simtest::ReadLines;
 using simtest::ScopedEnvironment;
 using simtest::StageProductSim;
 
-class ProductSimTest : public testing::Test {
+class ProductSimTest : public simtest::StandInTest {
  protected:
-  test::ScratchFolder folder;
-  const std::string log = folder.File("sim.log");
-  ScopedEnvironment logTo{"TELLWICK_SIM_LOG", log};
-  ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
-  ScopedEnvironment noSleep{"TELLWICK_SIM_SLEEP_MS", std::nullopt};
   ScopedEnvironment ownConfig{"XDG_CONFIG_HOME", folder.File("config")};
-  std::unique_ptr<ProgramStarter> starter = CreateProgramStarter();
 
   int Run(const std::string& program, const std::string& parameters) {
     return starter->Start(program, parameters)->WaitForExit();

@@ -12,6 +12,7 @@
 
 #include "platform/errors.h"
 #include "platform/programs.h"
+#include "launcher/stand_in_fixture.h"
 #include "support/product_sim.h"
 #include "support/test_hive.h"
 
@@ -24,15 +25,7 @@ using simtest::ScopedEnvironment;
 using simtest::StageProductSim;
 using simtest::WaitForLines;
 
-class PosixProgramsTest : public testing::Test {
- protected:
-  test::ScratchFolder folder;
-  const std::string log = folder.File("sim.log");
-  ScopedEnvironment logTo{"TELLWICK_SIM_LOG", log};
-  ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
-  ScopedEnvironment noSleep{"TELLWICK_SIM_SLEEP_MS", std::nullopt};
-  std::unique_ptr<ProgramStarter> starter = CreateProgramStarter();
-};
+class PosixProgramsTest : public simtest::StandInTest {};
 
 void WriteFile(const std::string& file, const std::string& text, mode_t mode) {
   std::ofstream(file) << text;

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/errors.h"
+#include "launcher/stand_in_fixture.h"
 #include "support/product_sim.h"
 #include "support/test_hive.h"
 
@@ -16,15 +17,7 @@ using simtest::ScopedEnvironment;
 using simtest::StageProductSim;
 using simtest::WaitForLines;
 
-class ProgramsTest : public testing::Test {
- protected:
-  test::ScratchFolder folder;
-  const std::string log = folder.File("sim.log");
-  ScopedEnvironment logTo{"TELLWICK_SIM_LOG", log};
-  ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
-  ScopedEnvironment noSleep{"TELLWICK_SIM_SLEEP_MS", std::nullopt};
-  std::unique_ptr<ProgramStarter> starter = CreateProgramStarter();
-};
+class ProgramsTest : public simtest::StandInTest {};
 
 struct ArgumentsCase {
   const char* parameters;

@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/programs.h"
 #include "platform/win32/wide.h"
+#include "launcher/stand_in_fixture.h"
 #include "support/product_sim.h"
 #include "support/test_hive.h"
 
@@ -16,15 +17,7 @@ using simtest::ReadLines;
 using simtest::ScopedEnvironment;
 using simtest::StageProductSim;
 
-class WindowsProgramsTest : public testing::Test {
- protected:
-  test::ScratchFolder folder;
-  const std::string log = folder.File("sim.log");
-  ScopedEnvironment logTo{"TELLWICK_SIM_LOG", log};
-  ScopedEnvironment noForcedExit{"TELLWICK_SIM_EXIT", std::nullopt};
-  ScopedEnvironment noSleep{"TELLWICK_SIM_SLEEP_MS", std::nullopt};
-  std::unique_ptr<ProgramStarter> starter = CreateProgramStarter();
-};
+class WindowsProgramsTest : public simtest::StandInTest {};
 
 struct UnstartableCase {
   const char* what;
