@@ -24,7 +24,7 @@ const std::array<NextRule, 13> kNextRules = {{
   {Page::tabP2PWorkstationDataFolder, Page::tabP2PWorkstationFinished},
 }};
 
-const std::array<PreviousRule, 14> kPreviousRules = {{
+const std::array<PreviousRule, 15> kPreviousRules = {{
   {Page::tabNetworkType, Page::tabLicence},
   {Page::tabLicence, Page::tabIntro},
   {Page::tabLAN, Page::tabNetworkType},
@@ -39,6 +39,7 @@ const std::array<PreviousRule, 14> kPreviousRules = {{
   {Page::tabP2PWorkstation, Page::tabPeer2Peer},
   {Page::tabP2PWorkstationReady, Page::tabP2PWorkstation},
   {Page::tabP2PWorkstationDataFolder, Page::tabP2PWorkstationReady},
+  {Page::tabP2PWorkstationFinished, Page::tabP2PWorkstationDataFolder},
 }};
 // clang-format on
 

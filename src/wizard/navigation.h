@@ -40,7 +40,7 @@ struct PreviousRule {
 };
 
 extern const std::array<NextRule, 13> kNextRules;
-extern const std::array<PreviousRule, 14> kPreviousRules;
+extern const std::array<PreviousRule, 15> kPreviousRules;
 
 // The folder text is put between double quotes on the installer's command
 // line, so a double quote inside it cannot be passed on.
