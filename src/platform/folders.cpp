@@ -32,15 +32,14 @@ bool SameNoCase(const std::string& a, const std::string& b) {
 
 std::optional<std::string> FindFileNoCase(const std::string& folder, const std::string& name) {
   std::error_code ec;
-  const auto dir = PathFromUtf8(folder);
-  const auto exact = dir / PathFromUtf8(name);
-  if (std::filesystem::is_regular_file(exact, ec)) return PathToUtf8(exact);
-  for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    if (SameNoCase(PathToUtf8(it->path().filename()), name) &&
-        std::filesystem::is_regular_file(it->path(), ec))
-      return PathToUtf8(it->path());
+  std::optional<std::string> found;
+  for (std::filesystem::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string entry = PathToUtf8(it->path().filename());
+    if (!SameNoCase(entry, name) || !std::filesystem::is_regular_file(it->path(), ec)) continue;
+    found = PathToUtf8(it->path());
+    if (entry == name) break;  // an exact match wins where letter case tells files apart
   }
-  return std::nullopt;
+  return found;
 }
 
 bool DirectoryExists(const std::string& path) {
