@@ -8,7 +8,8 @@ LINUX_TEST := $(BUILD)/linux-test
 WINDOWS    := $(BUILD)/windows
 SANDBOX    := $(LINUX_RUN)/sandbox
 
-BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libsimpleini-dev fonts-liberation2
+BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libsimpleini-dev fonts-liberation2 \
+                  fonts-dejavu-extra
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev googletest \
                   g++-mingw-w64-x86-64-posix wine wine64 samba smbclient poppler-utils
 

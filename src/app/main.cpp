@@ -2,6 +2,7 @@
 #include <QScreen>
 
 #include "platform/folders.h"
+#include "platform/qt/artwork.h"
 #include "platform/ini_file.h"
 #include "platform/programs.h"
 #include "platform/qt/folder_dialog.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tellwick Easy Setup"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tellwick Easy Setup"));
   QApplication::setApplicationVersion(QStringLiteral(TW_VERSION));
+  QApplication::setWindowIcon(tw::art::WindowIcon());
 
   const auto registry = tw::OpenCurrentUserRegistry();
   const auto iniFiles = tw::OpenIniFiles();

@@ -192,7 +192,7 @@ void TfrmMain::ShowPage(Page page) {
     const qsizetype at = text.indexOf(kSharedFolderPlaceholder);
     if (at >= 0) {
       text.replace(at, kSharedFolderPlaceholder.size(),
-                   Q(DataFolderNetworkAddress(services_.computerName())));
+                   Q(DataFolderNetworkAddress(services_.computerName())).toHtmlEscaped());
       htmWorkstationInfo->setHTMLText(text);
     }
   }

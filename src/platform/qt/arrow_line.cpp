@@ -5,21 +5,27 @@
 
 namespace tw {
 
+namespace {
+const QColor kLineColour(0x99, 0x99, 0x99);  // the border colour of the panels it points to
+}
+
 TArrowLine::TArrowLine(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void TArrowLine::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  const qreal y = height() / 2.0;
+  // On a pixel centre, so that the one-pixel line stays sharp.
+  const qreal y = height() / 2 + 0.5;
   const qreal head = 8;
-  p.setPen(QPen(QColor(0x99, 0x99, 0x99), 1));
-  p.drawLine(QPointF(2, y), QPointF(width() - head, y));
+  const qreal tip = width() - 0.5;
+  p.setPen(QPen(kLineColour, 1));
+  p.drawLine(QPointF(0.5, y), QPointF(tip - head, y));
+  p.setRenderHint(QPainter::Antialiasing);
   QPainterPath arrow;
-  arrow.moveTo(width() - 1, y);
-  arrow.lineTo(width() - 1 - head, y - head / 2);
-  arrow.lineTo(width() - 1 - head, y + head / 2);
+  arrow.moveTo(tip, y);
+  arrow.lineTo(tip - head, y - head / 2);
+  arrow.lineTo(tip - head, y + head / 2);
   arrow.closeSubpath();
-  p.fillPath(arrow, QColor(0x99, 0x99, 0x99));
+  p.fillPath(arrow, kLineColour);
 }
 
 }  // namespace tw

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QString>
 
+class QTextDocument;
+
 namespace tw {
 
 // A label showing the page texts' small markup (<b>, <br>, <ul>/<li>,
@@ -15,7 +17,16 @@ class THtmLabel : public QLabel {
   QString HTMLText() const { return markup_; }
   void setHTMLText(const QString& markup);
 
+  // The height the rendered text needs at the given width; the label itself
+  // keeps its size and clips what does not fit.
+  int heightForWidth(int width) const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  void Layout(QTextDocument& document, int width) const;
+
   QString markup_;
 };
 
