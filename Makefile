@@ -7,6 +7,8 @@ LINUX_RUN  := $(BUILD)/linux
 LINUX_TEST := $(BUILD)/linux-test
 WINDOWS    := $(BUILD)/windows
 SANDBOX    := $(LINUX_RUN)/sandbox
+# How long each stand-in program takes in `make run`, so the waiting window shows.
+SIM_SLEEP_MS ?= 1500
 
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libsimpleini-dev fonts-liberation2 \
                   fonts-dejavu-extra
@@ -22,7 +24,9 @@ run: packages-run build-run
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 	  echo "No display: run 'make run' in a desktop session, or under a virtual one with 'xvfb-run make run'."; \
 	  exit 1; fi
-	cd $(SANDBOX) && XDG_CONFIG_HOME=$(abspath $(SANDBOX))/config ./TellwickEasySetup
+	@echo "The stand-in logs every program run to $(SANDBOX)/product-sim.log."
+	cd $(SANDBOX) && XDG_CONFIG_HOME=$(abspath $(SANDBOX))/config TELLWICK_SIM_SLEEP_MS=$(SIM_SLEEP_MS) \
+	  ./TellwickEasySetup
 
 test: packages-test test-linux test-windows
 

@@ -11,6 +11,12 @@ class IniFiles {
  public:
   virtual ~IniFiles() = default;
 
+  // The key's value with the blanks around it removed, and one pair of
+  // enclosing quotes; `defaultValue` when the file, the section or the key is
+  // missing.
+  virtual std::string ReadString(const std::string& file, const std::string& section, const std::string& key,
+                                 const std::string& defaultValue) = 0;
+
   // Writes key=value into the section, creating the file and the section as
   // needed. Throws PlatformError "Unable to write to %s" (the file name).
   virtual void WriteString(const std::string& file, const std::string& section, const std::string& key,

@@ -25,9 +25,11 @@ class SettingsStore {
   // The value, or `defaultValue` when the section or the value is missing.
   // Registry mode opens (and so creates) the path first. Throws PlatformError
   // "Invalid data type for '%s'" for a value that is not a string.
-  std::string ReadSetting(const std::string& section, const std::string& ident,
-                          const std::string& defaultValue);
+  std::string ReadSetting(const std::string& section, const std::string& ident, const std::string& defaultValue);
 
+  // Registry mode: a plain string value in the section's subkey, created as
+  // needed below the path. INI mode: the key in that section of the file
+  // named by Path. Throws the backend's PlatformError.
   void WriteSetting(const std::string& section, const std::string& ident, const std::string& value);
 
  private:

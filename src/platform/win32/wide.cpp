@@ -27,6 +27,9 @@ std::string SystemMessage(DWORD code) {
       code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::wstring text = n ? std::wstring(buffer, n) : L"system error " + std::to_wstring(code);
   if (buffer) LocalFree(buffer);
+  // Some texts name the file through an insert we do not fill; the caller
+  // names it already.
+  for (size_t at; (at = text.find(L"%1")) != std::wstring::npos;) text.replace(at, 2, L"the file");
   while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L'.'))
     text.pop_back();
   return Narrow(text);
