@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace tw {
 
@@ -9,8 +10,8 @@ struct ShareSettings {
   std::string folder;
   std::string name;
   std::string remark;
-  int maxUses = -1;              // no limit
-  unsigned permissions = 0xFF;   // every permission flag of the share record
+  int maxUses = -1;             // no limit
+  unsigned permissions = 0xFF;  // every permission flag of the share record
 };
 
 // Network shares of this computer.
@@ -33,5 +34,9 @@ std::unique_ptr<ShareService> CreateShareService(const std::string& sambaConfig 
 
 // This computer's network name, at most 15 characters; empty when unknown.
 std::string ReadComputerName();
+
+// The network name Samba gives a computer by default: the host name up to its
+// first dot, in capitals, cut to 15 characters.
+std::string ComputerNameFromHostName(std::string_view hostName);
 
 }  // namespace tw
