@@ -12,10 +12,10 @@ SIM_SLEEP_MS ?= 1500
 
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libsimpleini-dev fonts-liberation2 \
                   fonts-dejavu-extra
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev googletest \
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev googletest clang-format \
                   g++-mingw-w64-x86-64-posix wine wine64 samba smbclient poppler-utils
 
-.PHONY: run test build-run test-linux test-windows packages-run packages-test clean
+.PHONY: run test build-run test-linux test-windows check-format packages-run packages-test clean
 
 run: packages-run build-run
 	@rm -rf $(SANDBOX) && mkdir -p $(SANDBOX)/config
@@ -28,7 +28,7 @@ run: packages-run build-run
 	cd $(SANDBOX) && XDG_CONFIG_HOME=$(abspath $(SANDBOX))/config TELLWICK_SIM_SLEEP_MS=$(SIM_SLEEP_MS) \
 	  ./TellwickEasySetup
 
-test: packages-test test-linux test-windows
+test: packages-test check-format test-linux test-windows
 
 packages-run:
 	@tools/install-packages $(BUILD_PACKAGES)
@@ -39,6 +39,9 @@ packages-test:
 build-run:
 	cmake -S . -B $(LINUX_RUN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_TESTS=OFF
 	cmake --build $(LINUX_RUN) -j$(JOBS)
+
+check-format:
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 test-linux:
 	cmake -S . -B $(LINUX_TEST) -DCMAKE_BUILD_TYPE=Debug -DTW_SANITIZE=ON

@@ -2,9 +2,9 @@
 #include <QScreen>
 
 #include "platform/folders.h"
-#include "platform/qt/artwork.h"
 #include "platform/ini_file.h"
 #include "platform/programs.h"
+#include "platform/qt/artwork.h"
 #include "platform/qt/folder_dialog.h"
 #include "platform/qt/message_boxes.h"
 #include "platform/qt/report.h"

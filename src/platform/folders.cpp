@@ -24,9 +24,7 @@ std::string PathToUtf8(const std::filesystem::path& path) {
 
 namespace {
 bool SameNoCase(const std::string& a, const std::string& b) {
-  return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-    return std::tolower(x) == std::tolower(y);
-  });
+  return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 }  // namespace
 

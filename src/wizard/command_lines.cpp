@@ -21,9 +21,7 @@ std::string DataFolder(const std::string& registryValue, const std::string& inst
   return WithTrailingSeparator(installFolder, separator) + std::string(kDataSubfolder);
 }
 
-std::string DatabaseToolParameters(const std::string& dataFolder) {
-  return "\"/SILENT\" \"" + dataFolder + "\"";
-}
+std::string DatabaseToolParameters(const std::string& dataFolder) { return "\"/SILENT\" \"" + dataFolder + "\""; }
 
 std::string ReadMeFile(const std::string& installFolder, char separator) {
   return WithTrailingSeparator(installFolder, separator) + std::string(kReadMeName);

@@ -183,8 +183,7 @@ void TfrmMain::ShowPage(Page page) {
   lblSubHeading->setText(Q(info.subHeading));
   PageEntryWork(page);
   btnPrevious->setEnabled(info.previous);
-  btnNext->setEnabled(info.next == NextState::On ||
-                      (info.next == NextState::WhenAccepted && radAccept->isChecked()));
+  btnNext->setEnabled(info.next == NextState::On || (info.next == NextState::WhenAccepted && radAccept->isChecked()));
   btnFinish->setEnabled(info.finish);
   if (page == Page::tabP2PHostFinished) {
     // Filled once: later visits find no placeholder and keep the first address.
@@ -219,24 +218,23 @@ void TfrmMain::PrefillFolder(QLineEdit* field) {
 // Navigation
 
 void TfrmMain::btnNextClick() {
-  const ChoiceState state{
-      [this](Choice choice) {
-        switch (choice) {
-          case Choice::radLAN: return radLAN->isChecked();
-          case Choice::radPeer2Peer: return radPeer2Peer->isChecked();
-          case Choice::radHost: return radHost->isChecked();
-          case Choice::radWorkstation: return radWorkstation->isChecked();
-          default: return false;
-        }
-      },
-      [this](Choice choice) {
-        switch (choice) {
-          case Choice::edtLANDirectory: return S(edtLANDirectory->text());
-          case Choice::edtHostTellwickDir: return S(edtHostTellwickDir->text());
-          case Choice::edtWorkstationFolder: return S(edtWorkstationFolder->text());
-          default: return std::string();
-        }
-      }};
+  const ChoiceState state{[this](Choice choice) {
+                            switch (choice) {
+                              case Choice::radLAN: return radLAN->isChecked();
+                              case Choice::radPeer2Peer: return radPeer2Peer->isChecked();
+                              case Choice::radHost: return radHost->isChecked();
+                              case Choice::radWorkstation: return radWorkstation->isChecked();
+                              default: return false;
+                            }
+                          },
+                          [this](Choice choice) {
+                            switch (choice) {
+                              case Choice::edtLANDirectory: return S(edtLANDirectory->text());
+                              case Choice::edtHostTellwickDir: return S(edtHostTellwickDir->text());
+                              case Choice::edtWorkstationFolder: return S(edtWorkstationFolder->text());
+                              default: return std::string();
+                            }
+                          }};
   const std::optional<NextDecision> decision = DecideNext(ActivePage(), state);
   if (!decision) return;
   if (const Page* page = std::get_if<Page>(&*decision))
@@ -246,8 +244,7 @@ void TfrmMain::btnNextClick() {
 }
 
 void TfrmMain::btnPreviousClick() {
-  if (const std::optional<Page> page = DecidePrevious(ActivePage()))
-    (this->*kRoutines[static_cast<size_t>(*page)])();
+  if (const std::optional<Page> page = DecidePrevious(ActivePage())) (this->*kRoutines[static_cast<size_t>(*page)])();
 }
 
 void TfrmMain::btnCancelClick() {
@@ -341,8 +338,9 @@ std::optional<int> RunWithStatus(TLauncher& launcher, const std::function<void(c
 void TfrmMain::RunInstaller(QLineEdit* folderField, SetupKind kind) {
   LaunchTellwickSetup->FileName = Q(InstallerFile(services_.wizardFolder));
   LaunchTellwickSetup->Parameters = Q(InstallerParameters(kind, S(folderField->text())));
-  if (RunWithStatus(*LaunchTellwickSetup, [this](const QString& t) { SetStatus(t); },
-                    QStringLiteral("Launching installer - please wait...")) == 0)
+  if (RunWithStatus(
+          *LaunchTellwickSetup, [this](const QString& t) { SetStatus(t); },
+          QStringLiteral("Launching installer - please wait...")) == 0)
     btnNext->setEnabled(true);
 }
 
@@ -370,9 +368,10 @@ void TfrmMain::RunDatabaseTool(QLineEdit* installFolderField, bool host) {
     if (!DirectoryExists(dataFolder)) ForceDirectories(dataFolder);
     CreateSharedFolder(dataFolder);
   };
-  if (RunWithStatus(*LaunchRenovo, [this](const QString& t) { SetStatus(t); },
-                    QStringLiteral("Launching Renovo - please wait..."),
-                    host ? std::function<void()>(hostWork) : std::function<void()>()) == 0)
+  if (RunWithStatus(
+          *LaunchRenovo, [this](const QString& t) { SetStatus(t); },
+          QStringLiteral("Launching Renovo - please wait..."),
+          host ? std::function<void()>(hostWork) : std::function<void()>()) == 0)
     btnNext->setEnabled(true);
 }
 
@@ -433,8 +432,7 @@ void TfrmMain::btnFinishClick() {
       close();
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 

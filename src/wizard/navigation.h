@@ -55,8 +55,8 @@ struct ShowMessage {
 using NextDecision = std::variant<Page, ShowMessage>;
 
 struct ChoiceState {
-  std::function<bool(Choice)> checked;       // radio buttons
-  std::function<std::string(Choice)> text;   // folder fields
+  std::function<bool(Choice)> checked;      // radio buttons
+  std::function<std::string(Choice)> text;  // folder fields
 };
 
 std::optional<NextDecision> DecideNext(Page active, const ChoiceState& state);

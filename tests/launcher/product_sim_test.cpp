@@ -1,6 +1,5 @@
 // The stand-in must do what the product's programs do for the wizard, or the
 // window tests that walk through a set-up would prove nothing.
-#include "launcher/stand_in_fixture.h"
 #include "support/product_sim.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "launcher/stand_in_fixture.h"
 #include "platform/folders.h"
 #include "platform/programs.h"
 #include "platform/registry.h"

@@ -10,9 +10,9 @@
 #include <sstream>
 #include <thread>
 
+#include "launcher/stand_in_fixture.h"
 #include "platform/errors.h"
 #include "platform/programs.h"
-#include "launcher/stand_in_fixture.h"
 #include "support/product_sim.h"
 #include "support/test_hive.h"
 

@@ -4,8 +4,8 @@
 
 #include <thread>
 
-#include "platform/errors.h"
 #include "launcher/stand_in_fixture.h"
+#include "platform/errors.h"
 #include "support/product_sim.h"
 #include "support/test_hive.h"
 

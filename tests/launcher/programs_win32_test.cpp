@@ -3,10 +3,10 @@
 
 #include <fstream>
 
+#include "launcher/stand_in_fixture.h"
 #include "platform/errors.h"
 #include "platform/programs.h"
 #include "platform/win32/wide.h"
-#include "launcher/stand_in_fixture.h"
 #include "support/product_sim.h"
 #include "support/test_hive.h"
 

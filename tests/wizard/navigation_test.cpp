@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
@@ -6,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <gtest/gtest.h>
 
 #include "platform/qt/arrow_line.h"
 #include "support/qt/window_fixture.h"
@@ -161,7 +162,8 @@ constexpr const char* kQuote =
 INSTANTIATE_TEST_SUITE_P(
     Cases, FolderPages,
     ::testing::Values(
-        FolderCase{"lanEmpty", Page::tabLAN, &TfrmMain::edtLANDirectory, "", "You have not specified a network folder!"},
+        FolderCase{"lanEmpty", Page::tabLAN, &TfrmMain::edtLANDirectory, "",
+                   "You have not specified a network folder!"},
         FolderCase{"hostEmpty", Page::tabP2PHost, &TfrmMain::edtHostTellwickDir, "",
                    "You have not specified a local folder!"},
         FolderCase{"workstationEmpty", Page::tabP2PWorkstation, &TfrmMain::edtWorkstationFolder, "",
@@ -215,13 +217,13 @@ TEST_P(Options, ChosenOptionShowsItsPanelAndLineOnly) {
   EXPECT_TRUE((w.*c.hiddenLine)->isHidden());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Options,
-    ::testing::Values(OptionCase{"peer2peer", &TfrmMain::radPeer2Peer, &TfrmMain::pnlPeer2Peer, &TfrmMain::linPeer2Peer,
-                                 &TfrmMain::pnlLAN, &TfrmMain::linLAN},
-                      OptionCase{"workstation", &TfrmMain::radWorkstation, &TfrmMain::pnlWorkstation,
-                                 &TfrmMain::linWorkstation, &TfrmMain::pnlHost, &TfrmMain::linHost}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, Options,
+                         ::testing::Values(OptionCase{"peer2peer", &TfrmMain::radPeer2Peer, &TfrmMain::pnlPeer2Peer,
+                                                      &TfrmMain::linPeer2Peer, &TfrmMain::pnlLAN, &TfrmMain::linLAN},
+                                           OptionCase{"workstation", &TfrmMain::radWorkstation,
+                                                      &TfrmMain::pnlWorkstation, &TfrmMain::linWorkstation,
+                                                      &TfrmMain::pnlHost, &TfrmMain::linHost}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(Options, CheckingBackWithTheKeyboardSwapsThePanelsAgain) {
   WindowFixture f;
@@ -315,6 +317,14 @@ TEST(Cancel, NoKeepsEverythingYesCloses) {
   EXPECT_FALSE(w.isVisible());
 }
 
+TEST(Cancel, TheCloseBoxClosesWithoutAsking) {
+  WindowFixture f;
+  WalkTo(*f.window, Page::tabLAN);
+  EXPECT_TRUE(f.window->close());
+  EXPECT_TRUE(f.messages.shown.empty());
+  EXPECT_FALSE(f.window->isVisible());
+}
+
 TEST(Cancel, AskedAlsoOnTheInstallerMissingPage) {
   WindowFixture f({.installer = Installer::None});
   f.window->btnCancel->click();
@@ -327,7 +337,7 @@ TEST(Trace, PageRoutinesWriteEnterAndExitRecordsExceptTheUntracedOnes) {
   WindowFixture f({.installer = Installer::None});
   WindowFixture g;
   TfrmMain& w = *g.window;
-  w.btnNext->click();      // licence: not traced
+  w.btnNext->click();  // licence: not traced
   w.radAccept->click();
   w.btnNext->click();      // network type
   w.btnPrevious->click();  // licence again

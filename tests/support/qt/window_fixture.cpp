@@ -1,12 +1,13 @@
 #include "support/qt/window_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextStream>
-#include <gtest/gtest.h>
 
 #include "platform/errors.h"
 #include "platform/folders.h"
@@ -55,8 +56,7 @@ WindowFixture::WindowFixture(WindowOptions options)
   ShareService& shares = options.shares ? *options.shares : fakeShares;
   window = std::make_unique<TfrmMain>(TfrmMainServices{*registry, *iniFiles, *programs, shares, trace, messages,
                                                        folderDialog, reportPreview,
-                                                       [name = options.computerName] { return name; },
-                                                       WizardFolder()});
+                                                       [name = options.computerName] { return name; }, WizardFolder()});
   window->show();
 }
 
@@ -92,7 +92,9 @@ void WalkTo(TfrmMain& w, Page target, const QString& folder) {
       case Page::tabLAN: w.edtLANDirectory->setText(folder); break;
       case Page::tabP2PHost: w.edtHostTellwickDir->setText(folder); break;
       case Page::tabP2PWorkstation: w.edtWorkstationFolder->setText(folder); break;
-      case Page::tabP2PWorkstationDataFolder: w.edtSharedFolder->setText(QStringLiteral("\\\\HOST\\TellwickData")); break;
+      case Page::tabP2PWorkstationDataFolder:
+        w.edtSharedFolder->setText(QStringLiteral("\\\\HOST\\TellwickData"));
+        break;
       default: break;
     }
     // Pages whose Next waits for a program run are passed through as if it had succeeded.

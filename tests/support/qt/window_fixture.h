@@ -69,8 +69,8 @@ class FakeReportPreview : public ReportPreview {
 
 class FakeShareService : public ShareService {
  public:
-  std::vector<std::string> calls;           // "delete NAME", "add NAME FOLDER"
-  std::optional<std::string> addFailure;    // the reason AddShare throws
+  std::vector<std::string> calls;         // "delete NAME", "add NAME FOLDER"
+  std::optional<std::string> addFailure;  // the reason AddShare throws
   void DeleteShare(const std::string& name) noexcept override;
   void AddShare(const ShareSettings& settings) override;
 };
