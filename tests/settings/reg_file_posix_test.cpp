@@ -258,12 +258,31 @@ TEST(RegFile, AFullDiskLeavesTheOldFileWhole) {
   EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"hkcu.reg"}) << "no half-written file is left";
 }
 
+// The superuser writes into read-only folders, so as root the test acts as
+// an ordinary account for its length.
+class AsOrdinaryAccount {
+ public:
+  AsOrdinaryAccount() : wasRoot_(::geteuid() == 0) {
+    if (wasRoot_ && ::seteuid(65534) != 0) ADD_FAILURE() << "cannot give up root for the test";
+  }
+  ~AsOrdinaryAccount() {
+    if (wasRoot_ && ::seteuid(0) != 0) std::abort();
+  }
+  AsOrdinaryAccount(const AsOrdinaryAccount&) = delete;
+  AsOrdinaryAccount& operator=(const AsOrdinaryAccount&) = delete;
+
+ private:
+  bool wasRoot_;
+};
+
 TEST(RegFile, AReadOnlyFolderLeavesTheOldFileWhole) {
-  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
   test::ScratchFolder folder;
   const std::string file = folder.File("hkcu.reg");
   WriteText(file, kOld);
-  std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  using std::filesystem::perms;
+  std::filesystem::permissions(folder.Path(), perms::owner_read | perms::owner_exec | perms::others_read |
+                                                  perms::others_exec | perms::group_read | perms::group_exec);
+  const AsOrdinaryAccount ordinary;
   const auto registry = OpenRegistryFile(file);
 
   EXPECT_EQ(ErrorOf([&] { registry->SetString(kGeneral, "DataDirectory", "x"); }),
