@@ -94,18 +94,11 @@ TEST_F(ProgramsTest, AProgramThatIsNotThereIsReportedWithItsFileAndTheReason) {
   for (const std::string& file : {folder.File("missing.exe"), simtest::Join(folder.File("no folder"), "Renovo.exe")}) {
     for (const bool detached : {false, true}) {
       SCOPED_TRACE(file + (detached ? " detached" : " waited for"));
-      try {
-        if (detached)
-          starter->StartDetached(file, "/SILENT");
-        else
-          starter->Start(file, "/SILENT");
-        ADD_FAILURE() << "no error";
-      } catch (const LaunchError& error) {
-        const std::string message = error.what();
-        const std::string start = "Cannot start " + file + ": ";
-        EXPECT_EQ(message.substr(0, start.size()), start);
-        EXPECT_GT(message.size(), start.size()) << "the system's reason is missing";
-      }
+      const std::optional<std::string> message = StartError(file, detached);
+      ASSERT_TRUE(message) << "no error";
+      const std::string start = "Cannot start " + file + ": ";
+      EXPECT_EQ(message->substr(0, start.size()), start);
+      EXPECT_GT(message->size(), start.size()) << "the system's reason is missing";
     }
   }
   EXPECT_EQ(ReadLines(log), std::vector<std::string>{});
